@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include "mainwindow.h"
+
+int main(int argc, char **argv)
+{
+    Q_INIT_RESOURCE(images);
+    QApplication app(argc, argv);
+    MainWindow window;
+    window.setGeometry(50, 50, 600, 400);
+    window.show();
+    return app.exec();
+}
