@@ -3,7 +3,7 @@
 #   make test   set up, build the tests with sanitizers and run them all
 
 PACKAGES := cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core \
-            xvfb xauth xdotool
+            xvfb xauth xdotool desktop-file-utils appstream
 
 RELEASE_DIR := build/release
 TEST_DIR    := build/sanitize

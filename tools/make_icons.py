@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the program's eight 16 x 16 icons as RGBA PNGs (colour type 6).
+"""Draws the program's eight 16 x 16 icons as RGBA PNGs (colour type 6), and the
+desktop icons: the logo as a 48 x 48 PNG and as a scalable SVG.
 
 Run from the repository root: python3 tools/make_icons.py
 Only the standard library is used, so the icons can be redrawn anywhere.
@@ -11,6 +12,8 @@ import zlib
 
 SIZE = 16
 OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources", "images")
+DESKTOP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources", "desktop")
+APP_ID = "org.kurvan.Kurvan"
 
 OUTLINE = (60, 60, 60, 255)
 PAPER = (255, 255, 255, 255)
@@ -145,6 +148,13 @@ def icon_paste():
     return c
 
 
+def fermi_y(x, size, m):
+    """Height of the logo's curve at column x, unrounded."""
+    t = (x - 2 * m) / (size - 3 * m)
+    step = 1.0 / (1.0 + math.exp((t - 0.6) / 0.07))
+    return (size - 3 * m) - (size - 5 * m) * (0.85 * step + 0.1 * (1 - t))
+
+
 def logo(size=SIZE):
     """A Fermi edge: flat counts that fall off in a smooth step, over an axis."""
     c = Canvas(size)
@@ -155,13 +165,37 @@ def logo(size=SIZE):
     c.line(m, size - 2 * m, m, m, axis)
     prev = None
     for x in range(2 * m, size - m):
-        t = (x - 2 * m) / (size - 3 * m)
-        step = 1.0 / (1.0 + math.exp((t - 0.6) / 0.07))
-        y = round((size - 3 * m) - (size - 5 * m) * (0.85 * step + 0.1 * (1 - t)))
+        y = round(fermi_y(x, size, m))
         if prev is not None:
             c.line(x - 1, prev, x, y, curve)
         prev = y
     return c
+
+
+def logo_svg(size=48):
+    """The logo's axis and curve as vectors, on the grid of the size x size PNG
+    (pixel centres at half units, one unit wide strokes), so both icons show
+    the same picture."""
+    m = max(1, size // 16)
+    axis = "#3c3c3c"
+    curve = "#c81e1e"
+    base = size - 2 * m + 0.5
+    points = []
+    steps = 8 * (size - 3 * m)
+    for i in range(steps + 1):
+        x = 2 * m + (size - 3 * m - 1) * i / steps
+        points.append("%.2f,%.2f" % (x + 0.5, fermi_y(x, size, m) + 0.5))
+    return (
+        '<?xml version="1.0" encoding="UTF-8"?>\n'
+        '<svg xmlns="http://www.w3.org/2000/svg" width="{s}" height="{s}" viewBox="0 0 {s} {s}">\n'
+        '  <title>Kurvan</title>\n'
+        '  <path d="M {a} {b} H {r} M {a} {b} V {t}" fill="none" stroke="{ax}" stroke-width="{w}"'
+        ' stroke-linecap="square"/>\n'
+        '  <polyline points="{p}" fill="none" stroke="{cu}" stroke-width="{w}"'
+        ' stroke-linejoin="round" stroke-linecap="round"/>\n'
+        '</svg>\n'
+    ).format(s=size, a=m + 0.5, b=base, r=size - m + 0.5, t=m + 0.5, ax=axis, cu=curve,
+             w=1, p=" ".join(points))
 
 
 ICONS = {
@@ -181,6 +215,11 @@ def main():
     for name, draw in ICONS.items():
         with open(os.path.join(OUT, name), "wb") as f:
             f.write(draw().png())
+    os.makedirs(DESKTOP, exist_ok=True)
+    with open(os.path.join(DESKTOP, APP_ID + ".png"), "wb") as f:
+        f.write(logo(48).png())
+    with open(os.path.join(DESKTOP, APP_ID + ".svg"), "w", encoding="utf-8") as f:
+        f.write(logo_svg(48))
 
 
 if __name__ == "__main__":
