@@ -13,7 +13,9 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -38,7 +40,11 @@ bool writeInput(const uint8_t *bytes, size_t size)
 bool paintAndCheck(Spektrum &view, int w, int h)
 {
     view.resize(w, h);
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    // Kept from input to input: a fresh large image per paint costs more than the paint.
+    static std::map<std::pair<int, int>, QImage> images;
+    QImage &image = images[{w, h}];
+    if (image.isNull())
+        image = QImage(w, h, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::red);
     view.render(&image);
     if (w < 30 || h < 30)
