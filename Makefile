@@ -54,7 +54,8 @@ fuzz:
 	      -DKURVAN_FUZZ=ON -DBUILD_TESTING=OFF
 	cmake --build $(FUZZ_DIR) --target fuzz_zel -j $(JOBS)
 	mkdir -p $(FUZZ_DIR)/work $(FUZZ_DIR)/artifacts
-	$(FUZZ_RUN) -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_DIR)/work $(FUZZ_CORPUS)
+	$(FUZZ_RUN) -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -dict=tests/fuzz/zel.dict \
+	            $(FUZZ_DIR)/work $(FUZZ_CORPUS)
 	$(FUZZ_RUN) -merge=1 $(FUZZ_CORPUS) $(FUZZ_DIR)/work
 
 clean:
