@@ -16,12 +16,13 @@ private slots:
     void initTestCase();
     void cleanup();
 
-    void quitWithAltQ();
+    void quit_data();
+    void quit();
     void windowGeometry();
 
 private:
     bool startKurvan();
-    bool quitKurvan();
+    bool quitKurvan(const QString &keys = QStringLiteral("alt+q"));
     QByteArray kurvanOutput();
 
     QTemporaryDir m_workDir;
@@ -95,11 +96,11 @@ bool tst_E2E::startKurvan()
     return search.exitCode() == 0 && ids.size() == 1 && !m_windowId.isEmpty();
 }
 
-// Alt+Q is the mnemonic of "&Quit"; it goes to the focused window as from the keyboard.
-bool tst_E2E::quitKurvan()
+// The keys go to the focused window as from the keyboard.
+bool tst_E2E::quitKurvan(const QString &keys)
 {
-    return xdotool({"windowfocus", "--sync", QString::fromLatin1(m_windowId)})
-           && xdotool({"key", "alt+q"}) && m_kurvan.waitForFinished(20000);
+    return xdotool({"windowfocus", "--sync", QString::fromLatin1(m_windowId)}) && xdotool({"key", keys})
+           && m_kurvan.waitForFinished(20000);
 }
 
 QByteArray tst_E2E::kurvanOutput()
@@ -108,13 +109,22 @@ QByteArray tst_E2E::kurvanOutput()
            + QByteArray::number(m_kurvan.exitCode()) + ", standard error:\n" + m_kurvan.readAllStandardError().right(4000);
 }
 
-void tst_E2E::quitWithAltQ()
+void tst_E2E::quit_data()
 {
+    QTest::addColumn<QString>("keys");
+    // Alt+Q is the mnemonic of the panel's "&Quit"; Ctrl+Q closes the window through Exit.
+    QTest::newRow("Alt+Q, the Quit button") << "alt+q";
+    QTest::newRow("Ctrl+Q, Exit") << "ctrl+q";
+}
+
+void tst_E2E::quit()
+{
+    QFETCH(QString, keys);
     if (!startKurvan())
         QFAIL(kurvanOutput().constData());
     QCOMPARE(m_kurvan.state(), QProcess::Running);
 
-    if (!quitKurvan())
+    if (!quitKurvan(keys))
         QFAIL(kurvanOutput().constData());
     QCOMPARE(m_kurvan.exitStatus(), QProcess::NormalExit);
     // A sanitizer report, a leak included, would end the process with another status.

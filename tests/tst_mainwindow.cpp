@@ -24,6 +24,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolBar>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -63,6 +64,22 @@ public slots:
         const int n = dimX < 0 ? 0 : std::min(dimX, spektrumKapazitaet - 1) + 1;
         h.samples = QList<float>(daten, daten + n);
         received.append(h);
+    }
+};
+
+// Translates a fixed set of texts in the main window's context, and only those that come
+// without a disambiguation.
+class TestTranslator : public QTranslator
+{
+public:
+    QHash<QByteArray, QString> texts;
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *sourceText, const char *disambiguation,
+                      int) const override
+    {
+        if (qstrcmp(context, "MainWindow") != 0 || disambiguation)
+            return QString();
+        return texts.value(sourceText);
     }
 };
 
@@ -367,6 +384,7 @@ private slots:
     void slider();
     void saveHandsOverTestSpectrum();
     void titleIconGeometry();
+    void textsGoThroughTranslation();
     void resources_data();
     void resources();
     void loadReadsWorkingDirectory();
@@ -651,6 +669,43 @@ void tst_MainWindow::titleIconGeometry()
     // The panel is on the left of the view.
     QVERIFY(w.findChild<QLineEdit *>()->geometry().right() < viewOf(w)->geometry().left());
     QVERIFY(viewOf(w)->width() >= 200);
+}
+
+// Only the listed pieces are looked up; "Höhe: ", "Breite: " and the numbers are not.
+void tst_MainWindow::textsGoThroughTranslation()
+{
+    TestTranslator translator;
+    translator.texts = {{"Gold auf Spalthebel\n", "Gold on a cleaver\n"},
+                        {"Höhe: ", "Height: "},
+                        {"Breite: ", "Width: "},
+                        {"\n", " / "},
+                        {"Laden", "Load"},
+                        {"Glätten", "Smooth"},
+                        {"&Quit", "&Beenden"},
+                        {"Auswerten von ZEL Daten", "Evaluating ZEL data"},
+                        {"&File", "&Datei"},
+                        {"File", "Datei"},
+                        {"Ctrl+N", "Ctrl+M"},
+                        {"Create a new file", "Neue Datei"},
+                        {":/images/new.png", ":/images/cut.png"}};
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    MainWindow w;
+    QCoreApplication::removeTranslator(&translator);
+
+    QCOMPARE(w.findChild<QLabel *>()->text(), QString("Gold on a cleaver\nHöhe: 200\nBreite: 0"));
+    QVERIFY(buttonOf(w, "Load"));
+    QVERIFY(buttonOf(w, "Smooth"));
+    QVERIFY(buttonOf(w, "&Beenden"));
+    QCOMPARE(w.windowTitle(), QString("Evaluating ZEL data"));
+    QCOMPARE(w.menuBar()->actions().at(0)->text(), QString("&Datei"));
+    QVERIFY(toolBarOf(w, "Datei"));
+    QAction *neu = actionOf(w, "&New");
+    QVERIFY(neu);
+    QCOMPARE(neu->shortcut(), QKeySequence("Ctrl+M"));
+    QCOMPARE(neu->statusTip(), QString("Neue Datei"));
+    // Resource paths are plain strings.
+    QCOMPARE(neu->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
+             QIcon(":/images/new.png").pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32));
 }
 
 void tst_MainWindow::resources_data()
