@@ -2,14 +2,19 @@
 #   make run    set up, build a release build and start kurvan in data/
 #   make test   set up, build the tests with sanitizers and run them all
 #   make fuzz   set up clang, fuzz the reader and the view for FUZZ_SECONDS (600)
+#   make bench  set up Google Benchmark, build a release build and print every timing
 
 PACKAGES := cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core \
             xvfb xauth xdotool desktop-file-utils appstream
 
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
+# The benchmarks, and the X observer that times the start-up (xcb with DAMAGE).
+BENCH_PACKAGES := libbenchmark-dev pkg-config libxcb1-dev libxcb-damage0-dev x11-utils
+
 RELEASE_DIR := build/release
 TEST_DIR    := build/sanitize
+BENCH_DIR   := build/bench
 JOBS        := $(shell nproc 2>/dev/null || echo 2)
 
 FUZZ_DIR     := build/fuzz
@@ -20,7 +25,7 @@ FUZZ_RUN     := QT_QPA_PLATFORM=offscreen $(FUZZ_DIR)/tests/fuzz/fuzz_zel -max_l
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test fuzz setup build clean
+.PHONY: run test fuzz bench setup build clean
 
 # Installs only what is missing, so a set-up machine asks for nothing.
 setup:
@@ -57,6 +62,14 @@ fuzz:
 	$(FUZZ_RUN) -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -dict=tests/fuzz/zel.dict \
 	            $(FUZZ_DIR)/work $(FUZZ_CORPUS)
 	$(FUZZ_RUN) -merge=1 $(FUZZ_CORPUS) $(FUZZ_DIR)/work
+
+# Release build of kurvan, the benchmarks and the bare window they compare it
+# with; all run under one private Xvfb.
+bench:
+	$(MAKE) setup PACKAGES="$(PACKAGES) $(BENCH_PACKAGES)"
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKURVAN_BENCH=ON
+	cmake --build $(BENCH_DIR) --target kurvan kurvan_bench bare_window first_paint -j $(JOBS)
+	sh bench/run.sh $(BENCH_DIR)
 
 clean:
 	rm -rf build

@@ -50,8 +50,15 @@ float readValue()
         dataStream.getline(zeile, sizeof zeile, '\n');
 
     // The classic locale keeps "." the decimal point whatever the desktop's locale says.
-    std::istringstream eingabe(std::string(zeile), std::ios_base::in);
-    eingabe.imbue(std::locale::classic());
+    // One stream serves every line: building and imbuing a stream per line cost more
+    // than reading the number. str() and clear() leave it as a fresh one would be.
+    static std::istringstream eingabe = [] {
+        std::istringstream s(std::string(), std::ios_base::in);
+        s.imbue(std::locale::classic());
+        return s;
+    }();
+    eingabe.str(std::string(zeile));
+    eingabe.clear();
     // A failed extraction leaves 0.0; one beyond the float range gives the largest float.
     eingabe >> wert;
     return wert;

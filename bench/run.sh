@@ -1,0 +1,67 @@
+#!/bin/sh
+# Runs every benchmark under one private Xvfb with Qt's xcb platform: the
+# Google Benchmark figures first, then kurvan's start-up against the bare
+# QMainWindow, the two run alternately so both see the same machine.
+# Usage: bench/run.sh <bench build dir> [start-up runs per program, default 20]
+set -eu
+build=$(cd "$1" && pwd)
+runs=${2:-20}
+
+display=
+for n in $(seq 90 160); do
+    if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=:$n; break; fi
+done
+[ -n "$display" ] || { echo "no free X display" >&2; exit 1; }
+
+# Black root (-br): first_paint tells a painted window from the root behind it.
+Xvfb "$display" -screen 0 2560x1440x24 -br -noreset -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+runtime=$(mktemp -d)
+work=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -rf "$runtime" "$work"' EXIT INT TERM
+export DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$runtime"
+i=0
+until xdpyinfo >/dev/null 2>&1; do
+    i=$((i + 1))
+    [ $i -lt 100 ] || { echo "Xvfb did not start on $display" >&2; exit 1; }
+    sleep 0.05
+done
+
+echo "== Data commands, hand-over and painting (3999 channels), Xvfb $display, xcb"
+"$build/bench/kurvan_bench" --benchmark_counters_tabular=false
+
+echo
+echo "== Start-up: process start to first painted main window, ms ($runs runs each, alternating)"
+cd "$work"
+# One unrecorded run of each warms the caches for both alike.
+"$build/bench/first_paint" "$build/bench/bare_window" >/dev/null
+"$build/bench/first_paint" "$build/kurvan" >/dev/null
+: >bare.txt
+: >kurvan.txt
+r=1
+while [ $r -le "$runs" ]; do
+    # Alternate which one goes first, so neither always follows the other.
+    if [ $((r % 2)) -eq 1 ]; then
+        "$build/bench/first_paint" "$build/bench/bare_window" >>bare.txt
+        "$build/bench/first_paint" "$build/kurvan" >>kurvan.txt
+    else
+        "$build/bench/first_paint" "$build/kurvan" >>kurvan.txt
+        "$build/bench/first_paint" "$build/bench/bare_window" >>bare.txt
+    fi
+    r=$((r + 1))
+done
+
+summary() {
+    sort -n "$2" | awk -v name="$1" '
+        { v[NR] = $1; s += $1; all = all sprintf(" %.1f", $1) }
+        END {
+            med = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+            printf "%-12s median %7.1f  mean %7.1f  min %7.1f  max %7.1f\n", name, med, s / NR, v[1], v[NR]
+            printf "%-12s sorted:%s\n", "", all
+            print med > (name ".median")
+        }'
+}
+summary bare_window bare.txt
+summary kurvan kurvan.txt
+awk -v k="$(cat kurvan.median)" -v b="$(cat bare_window.median)" \
+    'BEGIN { printf "start-up ratio kurvan / bare window (medians): %.3f (target <= 1.25)\n", k / b }'
