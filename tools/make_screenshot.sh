@@ -1,0 +1,70 @@
+#!/bin/sh
+# Draws docs/screenshot.png: the real program under a private Xvfb, started in
+# data/, after a click on "Laden" has read the sample file AU_00.ZEL.
+#
+# Run from anywhere: sh tools/make_screenshot.sh [build dir, default build/release]
+# Builds kurvan there first if it is missing.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build/release}
+case $build in /*) ;; *) build=$root/$build ;; esac
+out=$root/docs/screenshot.png
+
+# Tools for the X session and the picture, installed only when missing.
+need=""
+for tool in Xvfb:xvfb xdotool:xdotool xwd:x11-apps xdpyinfo:x11-utils convert:imagemagick; do
+    command -v "${tool%%:*}" >/dev/null 2>&1 || need="$need ${tool#*:}"
+done
+if [ -n "$need" ]; then
+    sudo=""
+    [ "$(id -u)" = 0 ] || sudo=sudo
+    $sudo apt-get update -q
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $need
+fi
+
+if [ ! -x "$build/kurvan" ]; then
+    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+    cmake --build "$build" --target kurvan -j "$(nproc)"
+fi
+
+display=
+for n in $(seq 70 130); do
+    if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=:$n; break; fi
+done
+[ -n "$display" ] || { echo "no free X display" >&2; exit 1; }
+
+Xvfb "$display" -screen 0 1024x768x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+runtime=$(mktemp -d)
+kurvan=
+cleanup() {
+    [ -z "$kurvan" ] || kill "$kurvan" 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$runtime"
+}
+trap cleanup EXIT INT TERM
+export DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$runtime"
+i=0
+until xdpyinfo >/dev/null 2>&1; do
+    i=$((i + 1))
+    [ $i -lt 100 ] || { echo "Xvfb did not start on $display" >&2; exit 1; }
+    sleep 0.05
+done
+
+cd "$root/data"
+"$build/kurvan" &
+kurvan=$!
+win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Auswerten von ZEL Daten$' | head -n 1)
+[ -n "$win" ] || { echo "kurvan showed no window" >&2; exit 1; }
+sleep 1
+
+# "Laden" is the second control of the panel, below the text field; the pointer
+# then leaves the window so no button shows its hover state.
+xdotool mousemove --window "$win" 70 105 click 1
+xdotool mousemove 1000 750
+sleep 1
+
+mkdir -p "$(dirname "$out")"
+xwd -silent -id "$win" | convert xwd:- "$out"
+echo "wrote $out"
