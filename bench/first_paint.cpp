@@ -4,11 +4,15 @@
 // by the DAMAGE extension, and the window counts as painted once at least
 // nine tenths of its pixels differ from the black root behind it (run the
 // server with -br). The program itself is not touched and knows nothing.
+// Beside the wall time it prints the CPU time the program's threads had used by
+// then and the time they had waited for a CPU, from the kernel's schedstat.
 //
 // Usage: first_paint <program> [arguments...]
+// Prints: <wall ms> <cpu ms> <run-queue wait ms>
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
+#include <dirent.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -19,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string>
 
 extern char **environ;
 
@@ -29,6 +34,30 @@ double nowMs()
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+// CPU and run-queue nanoseconds of all threads of a process so far.
+void schedstat(pid_t pid, double &cpuMs, double &waitMs)
+{
+    cpuMs = waitMs = 0.0;
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR *dir = opendir(tasks.c_str());
+    if (!dir)
+        return;
+    while (dirent *e = readdir(dir)) {
+        if (e->d_name[0] == '.')
+            continue;
+        FILE *f = std::fopen((tasks + "/" + e->d_name + "/schedstat").c_str(), "r");
+        if (!f)
+            continue;
+        unsigned long long run = 0, wait = 0;
+        if (std::fscanf(f, "%llu %llu", &run, &wait) == 2) {
+            cpuMs += run / 1e6;
+            waitMs += wait / 1e6;
+        }
+        std::fclose(f);
+    }
+    closedir(dir);
 }
 
 // True once nearly the whole window holds something other than black.
@@ -99,6 +128,8 @@ int main(int argc, char **argv)
     xcb_window_t window = XCB_NONE;
     xcb_damage_damage_t damage = XCB_NONE;
     double done = -1.0;
+    double cpuMs = 0.0;
+    double waitMs = 0.0;
     pollfd pfd{xcb_get_file_descriptor(c), POLLIN, 0};
     while (done < 0.0) {
         xcb_generic_event_t *ev = xcb_poll_for_event(c);
@@ -124,6 +155,8 @@ int main(int argc, char **argv)
         std::free(ev);
     }
 
+    if (done >= 0.0)
+        schedstat(child, cpuMs, waitMs);
     kill(child, SIGTERM);
     int status = 0;
     waitpid(child, &status, 0);
@@ -131,6 +164,6 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "first_paint: %s showed no painted window\n", argv[1]);
         return 1;
     }
-    std::printf("%.3f\n", done - start);
+    std::printf("%.3f %.3f %.3f\n", done - start, cpuMs, waitMs);
     return 0;
 }
