@@ -68,7 +68,7 @@ fuzz:
 bench:
 	$(MAKE) setup PACKAGES="$(PACKAGES) $(BENCH_PACKAGES)"
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKURVAN_BENCH=ON
-	cmake --build $(BENCH_DIR) --target kurvan kurvan_bench bare_window first_paint -j $(JOBS)
+	cmake --build $(BENCH_DIR) --target kurvan kurvan_bench bare_window text_window first_paint -j $(JOBS)
 	sh bench/run.sh $(BENCH_DIR)
 
 clean:

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs every benchmark under one private Xvfb with Qt's xcb platform: the
 # Google Benchmark figures first, then kurvan's start-up against the bare
-# QMainWindow, the two run alternately so both see the same machine.
+# QMainWindow (and one with a line of text), run in turn so all see the same
+# machine.
 # Usage: bench/run.sh <bench build dir> [start-up runs per program, default 20] [startup]
 # With "startup" as third argument only the start-up is timed.
 set -eu
@@ -38,18 +39,22 @@ echo "== Start-up: process start to first painted main window, ms ($runs runs ea
 cd "$work"
 # One unrecorded run of each warms the caches for both alike.
 "$build/bench/first_paint" "$build/bench/bare_window" >/dev/null
+"$build/bench/first_paint" "$build/bench/text_window" >/dev/null
 "$build/bench/first_paint" "$build/kurvan" >/dev/null
 : >bare.txt
+: >text.txt
 : >kurvan.txt
 r=1
 while [ $r -le "$runs" ]; do
-    # Alternate which one goes first, so neither always follows the other.
+    # Alternate the order, so neither kurvan nor the bare window always goes first.
     if [ $((r % 2)) -eq 1 ]; then
         "$build/bench/first_paint" "$build/bench/bare_window" >>bare.txt
         "$build/bench/first_paint" "$build/kurvan" >>kurvan.txt
+        "$build/bench/first_paint" "$build/bench/text_window" >>text.txt
     else
         "$build/bench/first_paint" "$build/kurvan" >>kurvan.txt
         "$build/bench/first_paint" "$build/bench/bare_window" >>bare.txt
+        "$build/bench/first_paint" "$build/bench/text_window" >>text.txt
     fi
     r=$((r + 1))
 done
@@ -72,9 +77,12 @@ summary() {
 echo "wall: process start to first painted window; cpu: CPU time of the program's threads by then;"
 echo "waited: time its threads waited for a CPU (other load on the machine)"
 summary bare_window bare.txt
+summary text_window text.txt
 summary kurvan kurvan.txt
-awk -v k="$(cat kurvan.wall)" -v b="$(cat bare_window.wall)" -v kc="$(cat kurvan.cpu)" -v bc="$(cat bare_window.cpu)" \
+awk -v k="$(cat kurvan.wall)" -v b="$(cat bare_window.wall)" -v t="$(cat text_window.wall)" \
+    -v kc="$(cat kurvan.cpu)" -v bc="$(cat bare_window.cpu)" -v tc="$(cat text_window.cpu)" \
     'BEGIN {
         printf "start-up ratio kurvan / bare window, wall medians: %.3f (target <= 1.25)\n", k / b
         printf "start-up ratio kurvan / bare window, cpu medians:  %.3f\n", kc / bc
+        printf "start-up ratio kurvan / text window, wall medians: %.3f, cpu medians: %.3f\n", k / t, kc / tc
     }'
