@@ -9,6 +9,7 @@
 #include "spektrum.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QImage>
@@ -174,7 +175,16 @@ void BM_RepaintViewOnScreen(benchmark::State &state)
     for (auto _ : state)
         ansicht.repaint();
     state.counters["paints/iter"] = double(zaehler.anzahl) / double(state.iterations());
-    state.SetLabel(QGuiApplication::platformName().toStdString());
+    // The format the platform's backing store paints into, which the image benchmarks compare with.
+    std::string format = "?";
+    QPaintDevice *geraet = ansicht.backingStore() ? ansicht.backingStore()->paintDevice() : nullptr;
+    if (geraet && geraet->devType() == QInternal::Image) {
+        const QImage::Format f = static_cast<QImage *>(geraet)->format();
+        format = f == QImage::Format_RGB32                  ? "RGB32"
+                 : f == QImage::Format_ARGB32_Premultiplied ? "ARGB32_Premultiplied"
+                                                            : std::to_string(int(f));
+    }
+    state.SetLabel(QGuiApplication::platformName().toStdString() + ", backing store " + format);
 }
 
 // One data command as the button runs it, with its hand-over and the one repaint
