@@ -131,9 +131,15 @@ int main(int argc, char **argv)
     double cpuMs = 0.0;
     double waitMs = 0.0;
     pollfd pfd{xcb_get_file_descriptor(c), POLLIN, 0};
+    int status = 0;
+    bool exited = false;
     while (done < 0.0) {
         xcb_generic_event_t *ev = xcb_poll_for_event(c);
         if (!ev) {
+            if (waitpid(child, &status, WNOHANG) == child) {
+                exited = true;
+                break;
+            }
             if (xcb_connection_has_error(c) || nowMs() - start > 30000.0)
                 break;
             poll(&pfd, 1, 100);
@@ -157,9 +163,10 @@ int main(int argc, char **argv)
 
     if (done >= 0.0)
         schedstat(child, cpuMs, waitMs);
-    kill(child, SIGTERM);
-    int status = 0;
-    waitpid(child, &status, 0);
+    if (!exited) {
+        kill(child, SIGTERM);
+        waitpid(child, &status, 0);
+    }
     if (done < 0.0) {
         std::fprintf(stderr, "first_paint: %s showed no painted window\n", argv[1]);
         return 1;
