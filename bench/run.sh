@@ -37,7 +37,7 @@ if [ "$part" != startup ]; then
 fi
 echo "== Start-up: process start to first painted main window, ms ($runs runs each, alternating)"
 cd "$work"
-# One unrecorded run of each warms the caches for both alike.
+# One unrecorded run of each warms the caches for all alike.
 "$build/bench/first_paint" "$build/bench/bare_window" >/dev/null
 "$build/bench/first_paint" "$build/bench/text_window" >/dev/null
 "$build/bench/first_paint" "$build/kurvan" >/dev/null
