@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <limits>
 #include <locale>
 #include <sstream>
@@ -67,7 +68,11 @@ float readValue()
 void readSpectrumFile(SpektrumDaten *spektrum, const char *name)
 {
     dataStream.imbue(std::locale::classic());
-    dataStream.open(name, std::ios_base::in);
+    // Only regular files are opened: a FIFO would block the open until a writer
+    // comes, and a terminal would wait for input; a ZEL file is neither.
+    std::error_code fehler;
+    if (std::filesystem::is_regular_file(name, fehler))
+        dataStream.open(name, std::ios_base::in);
     if (dataStream.is_open())
         dataStream.clear();
     else

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <atomic>
 #include <cfloat>
 #include <climits>
 #include <clocale>
@@ -18,6 +19,11 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -163,6 +169,7 @@ private slots:
     void readAfterTestSpectrum();
     void readBeyondCapacity();
     void readUnderCommaLocale();
+    void readFifo();
     void sampleFile();
 
     void smooth_data();
@@ -436,6 +443,38 @@ void tst_Daten::readUnderCommaLocale()
     VERIFY_SAME_FLOAT(0, d->daten[0], 20.5f);
     VERIFY_SAME_FLOAT(1, d->daten[1], 1.0f);
     VERIFY_SAME_FLOAT(2, d->daten[2], 3.0f);
+}
+
+// A FIFO chosen as a file must not hang the program: it reads as a missing file.
+void tst_Daten::readFifo()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("rohr.zel")));
+    QVERIFY(mkfifo(fifo.constData(), 0600) == 0);
+
+    auto d = filledWith(3.0f);
+    std::atomic<bool> fertig{false};
+    std::thread leser([&] {
+        readSpectrumFile(d.get(), fifo.constData());
+        fertig = true;
+    });
+    for (int i = 0; i < 200 && !fertig; ++i)
+        QThread::msleep(10);
+    const bool returned = fertig;
+    if (!returned) {
+        // Release a reader blocked in open, so the test fails instead of hanging.
+        const int schreiber = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+        if (schreiber >= 0)
+            ::close(schreiber);
+    }
+    leser.join();
+    QVERIFY2(returned, "reading a FIFO blocked");
+    QCOMPARE(d->dimX, 0);
+    VERIFY_SAME_FLOAT(0, d->daten[0], 0.0f);
+    QCOMPARE(d->minY, 0.0f);
+    QCOMPARE(d->maxY, 1.0f);
+    QVERIFY(!dataStream.is_open());
 }
 
 void tst_Daten::sampleFile()
