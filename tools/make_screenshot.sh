@@ -10,10 +10,11 @@ build=${1:-$root/build/release}
 case $build in /*) ;; *) build=$root/$build ;; esac
 out=$root/docs/screenshot.png
 
-# Tools for the X session and the picture, installed only when missing.
+# Packages for the X session and the picture, installed only when missing. Asked of
+# dpkg, not of the PATH: some machines carry a stand-in `convert` of their own.
 need=""
-for tool in Xvfb:xvfb xdotool:xdotool xwd:x11-apps xdpyinfo:x11-utils convert:imagemagick; do
-    command -v "${tool%%:*}" >/dev/null 2>&1 || need="$need ${tool#*:}"
+for pkg in xvfb xdotool x11-apps x11-utils imagemagick; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'ok installed' || need="$need $pkg"
 done
 if [ -n "$need" ]; then
     sudo=""
