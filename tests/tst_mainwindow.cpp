@@ -445,11 +445,11 @@ void tst_MainWindow::metaObjectMethods_data()
     const int sig = QMetaMethod::Signal, slot = QMetaMethod::Slot;
     const int prot = QMetaMethod::Protected, pub = QMetaMethod::Public, priv = QMetaMethod::Private;
     const QByteArrayList none;
-    const QByteArray spec = "(int,float,float,float,float,float*)";
+    const QByteArray handOverArgs = "(int,float,float,float,float,float*)";
 
     QTest::newRow("0 valueChanged") << "MainWindow" << 0 << sig << prot << QByteArray("valueChanged(int)")
                                     << QByteArrayList{"newValue"} << QByteArray("void");
-    QTest::newRow("1 updateSpec") << "MainWindow" << 1 << sig << prot << "updateSpec" + spec
+    QTest::newRow("1 updateSpec") << "MainWindow" << 1 << sig << prot << "updateSpec" + handOverArgs
                                   << QByteArrayList(6, QByteArray()) << QByteArray("void");
     QTest::newRow("2 slotLoad") << "MainWindow" << 2 << slot << pub << QByteArray("slotLoad()") << none
                                 << QByteArray("void");
@@ -475,7 +475,7 @@ void tst_MainWindow::metaObjectMethods_data()
                                             << QByteArray("documentWasModified()") << none << QByteArray("void");
     QTest::newRow("Spektrum 0 neuerung") << "Spektrum" << 0 << slot << pub << QByteArray("neuerung(int)")
                                          << QByteArrayList{"zahl"} << QByteArray("void");
-    QTest::newRow("Spektrum 1 reload") << "Spektrum" << 1 << slot << pub << "reload" + spec
+    QTest::newRow("Spektrum 1 reload") << "Spektrum" << 1 << slot << pub << "reload" + handOverArgs
                                        << QByteArrayList{"dimX", "minX", "maxX", "minY", "maxY", "daten"}
                                        << QByteArray("void");
 }
