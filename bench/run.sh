@@ -10,25 +10,12 @@ build=$(cd "$1" && pwd)
 runs=${2:-20}
 part=${3:-all}
 
-display=
-for n in $(seq 90 160); do
-    if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=:$n; break; fi
-done
-[ -n "$display" ] || { echo "no free X display" >&2; exit 1; }
-
-# Black root (-br): first_paint tells a painted window from the root behind it.
-Xvfb "$display" -screen 0 2560x1440x24 -br -noreset -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-runtime=$(mktemp -d)
+. "$(dirname "$0")/../tools/xsession.sh"
+xvfb= runtime=
 work=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -rf "$runtime" "$work"' EXIT INT TERM
-export DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$runtime"
-i=0
-until xdpyinfo >/dev/null 2>&1; do
-    i=$((i + 1))
-    [ $i -lt 100 ] || { echo "Xvfb did not start on $display" >&2; exit 1; }
-    sleep 0.05
-done
+# Black root (-br): first_paint tells a painted window from the root behind it.
+start_xvfb 90 160 -screen 0 2560x1440x24 -br
 
 if [ "$part" != startup ]; then
     echo "== Data commands, hand-over and painting (3999 channels), Xvfb $display, xcb"

@@ -28,30 +28,16 @@ if [ ! -x "$build/kurvan" ]; then
     cmake --build "$build" --target kurvan -j "$(nproc)"
 fi
 
-display=
-for n in $(seq 70 130); do
-    if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=:$n; break; fi
-done
-[ -n "$display" ] || { echo "no free X display" >&2; exit 1; }
-
-Xvfb "$display" -screen 0 1024x768x24 -noreset -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-runtime=$(mktemp -d)
-kurvan=
+. "$root/tools/xsession.sh"
+xvfb= runtime= kurvan=
 cleanup() {
     [ -z "$kurvan" ] || kill "$kurvan" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
+    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
     wait 2>/dev/null || true
-    rm -rf "$runtime"
+    [ -z "$runtime" ] || rm -rf "$runtime"
 }
 trap cleanup EXIT INT TERM
-export DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$runtime"
-i=0
-until xdpyinfo >/dev/null 2>&1; do
-    i=$((i + 1))
-    [ $i -lt 100 ] || { echo "Xvfb did not start on $display" >&2; exit 1; }
-    sleep 0.05
-done
+start_xvfb 70 130 -screen 0 1024x768x24
 
 cd "$root/data"
 "$build/kurvan" &
